@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 
@@ -74,6 +75,7 @@ void Machine::closedatafile() { datafile_.close(); }
 void Machine::missingfile(const std::string& name) {
     host.showMessage(getstring(42) + " " + name);
     host.endProcess(1);
+    std::abort();  // endProcess does not return; this keeps the promise if a host breaks it
 }
 
 void Machine::readnum(double& variable) {
