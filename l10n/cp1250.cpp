@@ -81,6 +81,7 @@ char32_t cp1250ToUnicode(unsigned char byte) {
 
 unsigned char unicodeToCp1250(char32_t codepoint) {
     if (codepoint < 0x80) return static_cast<unsigned char>(codepoint);
+    if (codepoint == kUnassigned) return 0;
     for (std::size_t k = 0; k < kHighHalf.size(); ++k) {
         if (kHighHalf[k] == codepoint) return static_cast<unsigned char>(0x80 + k);
     }
