@@ -9,6 +9,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <sstream>
 #include <string>
@@ -30,7 +31,14 @@ inline Script operator+(Script first, const Script& second) {
 // Echoes every line the dialog hands back into the transcript.
 class EchoingHost : public ScriptedHost {
   public:
+    // Called before each line is handed out, with the count of lines asked
+    // for so far; a test can change the world between two answers.
+    std::function<void(int)> beforeLine;
+    int asked = 0;
+
     bool askLine(std::string& line) override {
+        if (beforeLine) beforeLine(asked);
+        ++asked;
         const bool confirmed = ScriptedHost::askLine(line);
         transcript += confirmed ? "> " + toUtf8(line) + "\n" : "> (closed)\n";
         return confirmed;
