@@ -17,8 +17,7 @@ std::chrono::microseconds slackFor(int rate, int bufferFrames) {
 
 }  // namespace
 
-AudioDevice::AudioDevice(int rate, int bufferFrames)
-    : mixer_(rate), clock_(rate, bufferFrames), bufferFrames_(bufferFrames) {
+AudioDevice::AudioDevice(int rate, int bufferFrames) : mixer_(rate), bufferFrames_(bufferFrames) {
     std::string failure;
     if (!open(failure)) {
         // Debian's SDL does not fall back to its dummy driver by itself.
@@ -72,13 +71,14 @@ void AudioDevice::fill(void* self, std::uint8_t* stream, int length) {
     const std::span<float> stereo(reinterpret_cast<float*>(stream),
                                   static_cast<std::size_t>(length) / sizeof(float));
     const std::int64_t first = device.mixer_.framesRendered();
-    device.clock_.stamp(first, FrameClock::Clock::now());
-    device.mixer_.render(stereo);
+    device.mixer_.render(stereo, device.clock());
     if (device.monitor_) device.monitor_(stereo, first);
 }
 
-AudioTime AudioDevice::now() {
-    return clock_.at(FrameClock::Clock::now());
+std::int64_t AudioDevice::clock() {
+    const auto since = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - opened_);
+    return since.count() * mixer_.deviceRate() / 1'000'000;
 }
 
 void AudioDevice::waitUntilPlayed(const OneShot& shot) {

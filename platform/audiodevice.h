@@ -7,6 +7,7 @@
 // duration and every wait for a one-shot behaves as with sound.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -15,7 +16,6 @@
 #include <string>
 
 #include "platform/audiooutput.h"
-#include "platform/frameclock.h"
 
 namespace ulvora {
 
@@ -40,7 +40,7 @@ class AudioDevice final : public AudioOutput {
     AudioDevice& operator=(const AudioDevice&) = delete;
 
     Mixer& mixer() override { return mixer_; }
-    AudioTime now() override;
+    std::int64_t clock() override;
     void waitUntilPlayed(const OneShot& shot) override;
     bool isSilent() const override { return silent_; }
     std::string silentReason() const override { return reason_; }
@@ -58,7 +58,7 @@ class AudioDevice final : public AudioOutput {
     static void fill(void* self, std::uint8_t* stream, int length);
 
     Mixer mixer_;
-    FrameClock clock_;
+    const std::chrono::steady_clock::time_point opened_ = std::chrono::steady_clock::now();
     const int bufferFrames_;
     std::uint32_t id_ = 0;
     bool silent_ = false;

@@ -15,9 +15,9 @@ class AudioOutput {
 
     virtual Mixer& mixer() = 0;
 
-    // Now, for the mixer: where a start asked for now belongs, and the clock
-    // by which stops are placed.
-    virtual AudioTime now() = 0;
+    // The clock the mixer is told the time by: output frames at the nominal
+    // rate since the output opened.
+    virtual std::int64_t clock() = 0;
 
     // Returns once the one-shot has been mixed. Never waits forever: if the
     // output stops pulling, the wait ends a little after the wave's length

@@ -27,15 +27,15 @@ void BankSoundDevice::startNotes(const std::vector<LoopedNote>& notes, int volum
     Mixer& mixer = sounddev_->mixer();
     const std::int64_t frames =
         durationMs < 0 ? -1 : std::int64_t{durationMs} * mixer.deviceRate() / 1000;
-    mixer.startLooped(looped, volume, frames, sounddev_->now());
+    mixer.startLooped(looped, volume, frames, sounddev_->clock());
 }
 
 void BankSoundDevice::stopNotes(const std::vector<std::string>& waves) {
-    sounddev_->mixer().stopWaves(waves, sounddev_->now().clock);
+    sounddev_->mixer().stopWaves(waves, sounddev_->clock());
 }
 
 void BankSoundDevice::playOnceAndWait(const std::string& name, int volume) {
-    const OneShot shot = sounddev_->mixer().playOnce(wave(name), volume, sounddev_->now());
+    const OneShot shot = sounddev_->mixer().playOnce(wave(name), volume, sounddev_->clock());
     sounddev_->waitUntilPlayed(shot);
 }
 

@@ -101,21 +101,32 @@ std::int64_t Mixer::framesRendered() const {
     return rendered_;
 }
 
+std::int64_t Mixer::startFor(std::int64_t clock) const {
+    return lineOffset_ ? notBefore(clock + *lineOffset_) : rendered_;
+}
+
+void Mixer::followClock(std::int64_t clock, std::int64_t frames) {
+    const std::int64_t unmixed = rendered_ + frames;  // the first frame after this buffer
+    if (!lineOffset_ || voices_.empty() || clock + *lineOffset_ < unmixed) {
+        lineOffset_ = unmixed - clock;
+    }
+}
+
 void Mixer::startLooped(const std::vector<Looped>& notes, int volume, std::int64_t frames,
-                        AudioTime at) {
+                        std::int64_t clock) {
     const float gain = static_cast<float>(amplitudeOf(volume));
     const std::lock_guard lock(mutex_);
-    const std::int64_t start = notBefore(at.frame);
+    const std::int64_t start = startFor(clock);
     const std::int64_t end = frames < 0 ? kForever : start + frames;
     for (const auto& note : notes) {
         if (!note.wave) continue;
         const double rate = clampRate(note.rate);
         voices_.push_back({note.wave, rate, rate / deviceRate_, volume, gain, true, frames >= 0,
-                           start, end, at.clock, nullptr});
+                           start, end, clock, nullptr});
     }
 }
 
-OneShot Mixer::playOnce(std::shared_ptr<const Wave> wave, int volume, AudioTime at) {
+OneShot Mixer::playOnce(std::shared_ptr<const Wave> wave, int volume, std::int64_t clock) {
     OneShot shot;
     shot.played_ = std::make_shared<std::atomic<bool>>(false);
     const double rate = clampRate(wave->sampleRate);
@@ -128,10 +139,10 @@ OneShot Mixer::playOnce(std::shared_ptr<const Wave> wave, int volume, AudioTime 
 
     const float gain = static_cast<float>(amplitudeOf(volume));
     const std::lock_guard lock(mutex_);
-    const std::int64_t start = notBefore(at.frame);
+    const std::int64_t start = startFor(clock);
     shot.endFrame_ = start + length;
     voices_.push_back({std::move(wave), rate, step, volume, gain, false, false, start,
-                       shot.endFrame_, at.clock, shot.played_});
+                       shot.endFrame_, clock, shot.played_});
     return shot;
 }
 
@@ -215,13 +226,14 @@ void Mixer::mixVoice(const Voice& voice, std::span<float> stereo, std::int64_t f
     }
 }
 
-void Mixer::render(std::span<float> stereo) {
+void Mixer::render(std::span<float> stereo, std::optional<std::int64_t> clock) {
     std::fill(stereo.begin(), stereo.end(), 0.0f);
     const auto frames = static_cast<std::int64_t>(stereo.size() / 2);
     std::vector<std::pair<std::shared_ptr<PcmStream>, PcmStream::Mixed>> happened;
     bool anyPlayed = false;
     {
         const std::lock_guard lock(mutex_);
+        if (clock) followClock(*clock, frames);
         const std::int64_t first = rendered_;
         for (const auto& voice : voices_) mixVoice(voice, stereo, first);
         rendered_ += frames;

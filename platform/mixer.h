@@ -7,15 +7,24 @@
 // one mutex guards the state and render() holds it only while it mixes one
 // buffer.
 //
-// A voice starts at an output frame the caller names, so that an audio
-// device can place it where the wall clock says it belongs, whatever its
-// buffering; a frame that has already been mixed means "the next frame
-// mixed". Several voices started by one call begin on the same frame. A stop
-// is placed in each voice's own time: a voice stopped 200 ms (by the
-// caller's clock) after it was asked for has played 200 ms, whether or not
-// the device has mixed that much yet or runs a little slow. So the window
-// timer's stop never shortens a timed note, and a key's stop cuts it where
-// the key came.
+// Time. Callers pass their clock: output frames at the nominal rate since
+// some fixed moment (the device's opening). A device that keeps real time
+// passes its clock to render() too; the mixer then places each start on a
+// steady line from that clock to output frames, one buffer ahead of the mix,
+// so notes keep the spacing they were asked with however the audio thread's
+// callbacks fall. The line only moves forward while voices play (when a
+// callback finds the mix has caught up with it), and returns to one buffer
+// ahead only when nothing plays: since the runtime asks for a note only after
+// the previous one's time has passed, its notes never overlap. A device that
+// does not keep time (the recording) renders without a clock; each start
+// then takes the next frame mixed. Several voices started by one call begin
+// on the same frame.
+//
+// A stop is placed in each voice's own time: a voice stopped 200 ms (by the
+// caller's clock) after it was asked for has played 200 ms, however far the
+// device has mixed, and whether it runs a little slow. So the window timer's
+// stop never shortens a timed note, and a key's stop cuts it where the key
+// came.
 #pragma once
 
 #include <atomic>
@@ -37,14 +46,6 @@
 namespace ulvora {
 
 inline constexpr int kSilentVolume = -10000;  // hundredths of a decibel
-
-// When something is asked of the mixer: the output frame where a start
-// belongs, and the caller's clock in output frames (frames at the nominal
-// rate since some fixed moment), by which stops are placed.
-struct AudioTime {
-    std::int64_t frame = 0;
-    std::int64_t clock = 0;
-};
 
 // Linear amplitude of a volume in hundredths of a decibel: 10^(v/2000);
 // -10000 and below are silent, 0 and above full.
@@ -141,14 +142,14 @@ class Mixer {
     double clampRate(double rate) const;
     std::int64_t framesRendered() const;
 
-    // Starts the waves looped from their beginnings, all on frame `at.frame`,
-    // for exactly `frames` output frames (the last millisecond fading out),
-    // or until stopped when `frames` is negative.
+    // Starts the waves looped from their beginnings, all on one frame, for
+    // exactly `frames` output frames (the last millisecond fading out), or
+    // until stopped when `frames` is negative. `clock`: the caller's clock now.
     void startLooped(const std::vector<Looped>& notes, int volume, std::int64_t frames,
-                     AudioTime at);
+                     std::int64_t clock);
 
-    // Plays the wave once at its own sample rate, starting on frame `at.frame`.
-    OneShot playOnce(std::shared_ptr<const Wave> wave, int volume, AudioTime at);
+    // Plays the wave once at its own sample rate.
+    OneShot playOnce(std::shared_ptr<const Wave> wave, int volume, std::int64_t clock);
 
     // Every voice of these waves (looped or once) fades out within 1 ms from
     // the point of its own time that `clock` gives (see above), or at once
@@ -164,8 +165,9 @@ class Mixer {
     std::shared_ptr<PcmStream> openStream(int sourceRate, StreamEvents events);
 
     // Mixes the next frames into `stereo` (interleaved left, right; its size
-    // is twice the frame count), overwriting it.
-    void render(std::span<float> stereo);
+    // is twice the frame count), overwriting it. A device that keeps real
+    // time gives its clock as the mixing begins.
+    void render(std::span<float> stereo, std::optional<std::int64_t> clock = std::nullopt);
 
     std::vector<VoiceInfo> voices() const;
 
@@ -186,6 +188,8 @@ class Mixer {
     void mixVoice(const Voice& voice, std::span<float> stereo, std::int64_t first) const;
     void cutVoice(Voice& voice, std::int64_t at) const;
     std::int64_t notBefore(std::int64_t at) const { return at < rendered_ ? rendered_ : at; }
+    std::int64_t startFor(std::int64_t clock) const;
+    void followClock(std::int64_t clock, std::int64_t frames);
 
     const int deviceRate_;
     const int fadeFrames_;
@@ -194,6 +198,8 @@ class Mixer {
     std::vector<Voice> voices_;
     std::vector<std::shared_ptr<PcmStream>> streams_;
     std::int64_t rendered_ = 0;
+    // The line from the caller's clock to output frames (see above).
+    std::optional<std::int64_t> lineOffset_;  // frame minus clock
 };
 
 }  // namespace ulvora

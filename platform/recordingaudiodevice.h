@@ -26,12 +26,8 @@ class RecordingAudioDevice final : public AudioOutput {
     void clearRecorded() { recorded_.clear(); }
 
     Mixer& mixer() override { return mixer_; }
-    // The next frame to be rendered, on both counts: time passes only as the
-    // test renders.
-    AudioTime now() override {
-        const std::int64_t frame = mixer_.framesRendered();
-        return {frame, frame};
-    }
+    // Time passes only as the test renders.
+    std::int64_t clock() override { return mixer_.framesRendered(); }
     // Renders, in chunks of kWaitChunk frames, until the wave has been mixed.
     void waitUntilPlayed(const OneShot& shot) override;
     bool isSilent() const override { return false; }

@@ -86,7 +86,8 @@ TEST(GeneratedBank, VoicesOfOneOctaveShareTheirTimbre) {
 TEST(GeneratedBank, NoteThousandSoundsAtAThousandHertz) {
     for (const char* name : {"snd11", "snd13"}) {
         RecordingAudioDevice device;
-        device.mixer().startLooped({{generated().find(name), 64.0 * 1000}}, 0, 24000, device.now());
+        device.mixer().startLooped({{generated().find(name), 64.0 * 1000}}, 0, 24000,
+                                   device.clock());
         const auto left = leftOf(device.render(24000));
         EXPECT_NEAR(frequencyOf(left, 48000), 1000.0, 10.0) << name;
     }

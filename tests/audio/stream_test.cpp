@@ -159,7 +159,7 @@ TEST(PcmStream, EmptyFinishedStreamEndsWithoutStarting) {
 TEST(PcmStream, PlaysTogetherWithNotes) {
     Heard heard;
     heard.device.mixer().startLooped({{testing::sineWave("snd11"), 64.0 * 1000}}, -600, 4800,
-                                     heard.device.now());
+                                     heard.device.clock());
     auto stream = heard.open(48000);
     const std::vector<std::int16_t> pcm(4800, 8192);  // a constant quarter
     stream->push(pcm);
@@ -167,7 +167,8 @@ TEST(PcmStream, PlaysTogetherWithNotes) {
     heard.play(4800);
     const auto left = leftOf(heard.device.recorded());
     RecordingAudioDevice alone;
-    alone.mixer().startLooped({{testing::sineWave("snd11"), 64.0 * 1000}}, -600, 4800, alone.now());
+    alone.mixer().startLooped({{testing::sineWave("snd11"), 64.0 * 1000}}, -600, 4800,
+                              alone.clock());
     const auto note = leftOf(alone.render(4800));
     for (std::size_t i = 0; i < 4800; ++i) ASSERT_NEAR(left[i], note[i] + 0.25f, 1e-6f) << i;
 }
