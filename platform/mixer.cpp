@@ -128,6 +128,7 @@ void Mixer::startLooped(const std::vector<Looped>& notes, int volume, std::int64
 
 OneShot Mixer::playOnce(std::shared_ptr<const Wave> wave, int volume, std::int64_t clock) {
     OneShot shot;
+    if (!wave) return shot;  // nothing to play: already over
     shot.played_ = std::make_shared<std::atomic<bool>>(false);
     const double rate = clampRate(wave->sampleRate);
     const double step = rate / deviceRate_;
