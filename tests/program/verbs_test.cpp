@@ -112,8 +112,10 @@ TEST(Layouts, ObjectListOneObjectALineAfterTheRoomTextBeforeTheExits) {
 
 TEST(Layouts, ObjectListOnTheScreen) {
     GameRig rig(kTestWorld);
-    rig.host.beforeLine = [&rig](int asked) {
+    bool checked = false;
+    rig.host.beforeLine = [&rig, &checked](int asked) {
         if (asked != 1) return;
+        checked = true;
         // The hall's description, as the screen shows it before the prompt.
         const std::vector<std::string> expected = {
             "Je zde",    "kniha,",     "klíč,",     "maska,", "",       "Lze jít",
@@ -125,18 +127,22 @@ TEST(Layouts, ObjectListOnTheScreen) {
         }
     };
     rig.run(kNoInstructions + kQuitRun);
+    EXPECT_TRUE(checked);
 }
 
 TEST(Layouts, InventoryNamesOnOneLineEndedByTheNextPrompt) {
     GameRig rig(kTestWorld);
-    rig.host.beforeLine = [&rig](int asked) {
-        if (asked != 4) return;
+    bool checked = false;
+    rig.host.beforeLine = [&rig, &checked](int asked) {
+        if (asked != 5) return;
+        checked = true;
         const int row = rig.machine.cursor.row();
         EXPECT_EQ(screenRow(rig, row - 3), "Ve tvých rukou je");
         EXPECT_EQ(screenRow(rig, row - 2), "kniha, klíč, maska,");
         EXPECT_EQ(screenRow(rig, row - 1), "co teď?");
     };
     rig.run(kNoInstructions + Script{"ber mas", "ber kni", "ber klí", "inv"} + kQuitRun);
+    EXPECT_TRUE(checked);
     EXPECT_THAT(rig.transcript(),
                 HasSubstr("> inv\nVe tvých rukou je \nkniha, klíč, maska, \nco teď?\n"));
 }
