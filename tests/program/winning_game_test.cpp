@@ -15,7 +15,12 @@ TEST(WinningGame, TheWalkthroughWinsAndTheRunEnds) {
     GameRig rig;
     const Script lines = walkthrough();
     ASSERT_GT(lines.size(), 50u);
+    // The win comes on the next day; it does not write the date again.
+    rig.host.beforeLine = [&rig, &lines](int asked) {
+        if (asked == static_cast<int>(lines.size()) - 1) rig.host.date = {12, 12, 2026};
+    };
     rig.run(lines);
+    EXPECT_EQ(rig.peek(44070), 11);
 
     EXPECT_TRUE(rig.host.lines.empty()) << "the game ended before the walkthrough did";
     const std::string& out = rig.transcript();
