@@ -131,10 +131,10 @@ inline constexpr T kNewsSecond =
     "odmítají mluvit. Ministerstvo slibuje štědrou odměnu každému, kdo zjistí, co se s vědci "
     "stalo.";
 inline constexpr T kInstructions[] = {
-    "Hru ovládáš příkazy o jednom nebo dvou slovech, ze kterých stačí napsat první tři "
+    "Hru ovládáš příkazy o jednom nebo dvou slovech a z každého slova stačí napsat první tři "
     "písmena.",
-    "Nejdřív napiš sloveso a za mezeru podstatné jméno, například ber kni. Seznam příkazů ti "
-    "kdykoli vypíše příkaz pří.",
+    "Nejdřív napiš sloveso, za ním mezeru a podstatné jméno, například ber kni. Seznam "
+    "příkazů ti kdykoli vypíše příkaz pří.",
     "Tvým úkolem je zjistit, co se stalo s vědci, a alespoň jednoho z nich zachránit.",
     "Odměna tě nemine, ale vyzvedneš si ji jen tehdy, když se vrátíš živý. Tak dávej pozor, "
     "kam šlapeš.",
@@ -155,16 +155,16 @@ inline constexpr T kBrokenStairs =
     "jen úzká římsa k malému kousku země na druhé straně. Bez něčeho, čím by ses jistil, "
     "bys po ní nerad šel.";
 inline constexpr T kHelicopterRoom =
-    "Jsi v rozbořené místnosti. Uprostřed stojí pomačkaný vrtulník, rozbitým střešním oknem "
-    "sem padá šedé světlo a po zemi jsou kaluže nafty.";
+    "Jsi v rozbořené místnosti. Uprostřed stojí pomačkaný vrtulník, střešním oknem s "
+    "popraskaným sklem sem padá šedé světlo a po zemi jsou kaluže nafty.";
 inline constexpr T kHelicopterDoor =
     "Ve východní stěně jsou dveře s nápisem a vedle nich velký knoflík.";
 inline constexpr T kBurningRoom =
-    "Jsi ve staré kotelně, kde všude hoří plyn. Plameny olizují zkroucené trubky u stropu a "
-    "lak na stěnách se škvaří do puchýřů. Skafandr zatím drží, ale dlouho tu nevydržíš.";
+    "Jsi ve staré kotelně, kde všude hoří plyn. Oheň olizuje zkroucené trubky u stropu a lak "
+    "na stěnách se škvaří do puchýřů. Skafandr zatím drží, ale dlouho tu nevydržíš.";
 inline constexpr T kDebrisRoom =
     "Jsi v místnosti plné úlomků zdiva. Stěny jsou rozbrázděné trhlinami, pod stropem vedou "
-    "žluté trubky a od západu sem táhne horký vzduch, jako by tam za dveřmi hořelo.";
+    "žluté trubky a od západu sem táhne horký vzduch, jako by tam něco hořelo.";
 inline constexpr T kDebrisNothingElse = "Nic dalšího tu není.";
 inline constexpr T kNewLaboratoryFirst =
     "Jsi v nové laboratoři plné nejmodernějších přístrojů, pod stropem vedou žluté trubky. ";
@@ -184,14 +184,14 @@ inline constexpr T kGeneratorRoom =
     "Jsi v generátorovně. Uprostřed mručí starý agregát s velkým filtrem na boku.";
 inline constexpr T kWirePassageFirst =
     "Jsi v průchodu, kde ze stěn visí spousta drátů a jeden tlustý kabel. Nad jižním vchodem "
-    "je velkými písmeny napsáno: ";
+    "je nápis velkými písmeny: ";
 inline constexpr T kWirePassageSecond = "PERICULUM";
 inline constexpr T kComputerRoom =
     "Jsi v laboratoři s počítačem. Na pultu leží papíry a stojí tam počítač s obrazovkou a "
     "mechanikou na velké diskety. Kolem jsou přístroje s budíky, knoflíky a páčkami.";
 inline constexpr T kMonsterRoom =
     "Jsi ve sluji, kde v jižní stěně dřímá obrovská příšera. Její tlama je otevřená jako "
-    "vrata do stodoly a z ní se valí teplý páchnoucí dech.";
+    "vrata do stodoly a valí se z ní teplý páchnoucí dech.";
 inline constexpr T kStayQuiet =
     "Vzpomněl sis na varování ze znaků a jsi zticha jako myška. Příšera spokojeně chrápe dál.";
 inline constexpr T kArrowRoom =
@@ -214,7 +214,7 @@ inline constexpr T kTortureChamber =
     "připevněné okovy.";
 inline constexpr T kTortureCorridor =
     "Jsi v chodbě před mučírnou. Na sever se otvírá vlhký páchnoucí otvor, ze kterého vane "
-    "teplý dech. Daleko na východě cosi světélkuje na podlaze.";
+    "teplý dech. Daleko na východě světélkuje na podlaze nějaký kruh.";
 inline constexpr T kEntranceHall =
     "Jsi ve vstupní hale ústavu. Na podlaze je namalovaný světélkující kruh a ze stropu visí "
     "rozbitý lustr.";

@@ -187,9 +187,10 @@ TEST(BurningDoor, TheSpacesuitDoesNotSaveThePlayer) {
 TEST(Cube, BreakingStepsFromTheToolToTheSplinters) {
     GameRig rig(kTestWorld);
     rig.run(kNoInstructions +
-            Script{"v", "roz kry", "ber kla", "ber kry", "pro kry", "roz kry", "pol kry",
-                   "roz kni", "roz kry", "mís", "pro kry", "ber kry", "inv", "z", "ber kry",
-                   "roz kry", "roz kni", "s", "roz kry", "j", "v", "roz kry"} +
+            Script{"v",       "roz kry", "ber kla", "ber kry", "pro kry", "roz kry",
+                   "pol kry", "roz kni", "roz kry", "mís",     "pro kry", "ber kry",
+                   "inv",     "z",       "ber kry", "roz kry", "roz kni", "s",
+                   "roz kry", "j",       "v",       "roz kry"} +
             kNoMore);
     const std::string& out = rig.transcript();
     EXPECT_THAT(out, HasSubstr(exchange("roz kry", "Nemáš nástroj, kterým bys mohl rozbíjet.")));
