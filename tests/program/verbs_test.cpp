@@ -73,6 +73,18 @@ TEST(Verbs, ShortRepliesOfTheVerbs) {
     }
 }
 
+TEST(Verbs, ADialogClosedWithoutOkIsNoAnswerAndNoCommand) {
+    GameRig rig;
+    rig.host.lines.emplace_back(std::nullopt);  // the instructions question
+    rig.host.lines.emplace_back(std::nullopt);  // the first command
+    rig.run(kQuitRun);
+    EXPECT_THAT(rig.transcript(),
+                HasSubstr("chceš instrukce? Napiš ano nebo ne\n> (closed)\n" +
+                          line(text::kEntranceHall)));
+    EXPECT_THAT(rig.transcript(),
+                HasSubstr("co teď?\n> (closed)\nTento příkaz nechápu! Volej PŘÍKAZY.\n"));
+}
+
 TEST(Verbs, CommandsListInItsOrder) {
     GameRig rig;
     rig.run(kNoInstructions + Script{"pří"} + kQuitRun);
