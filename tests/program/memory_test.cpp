@@ -23,7 +23,7 @@ std::string line(std::string_view text) {
 const std::string kPrompt = "\nco teď?\n";
 const std::string kHallExits = "\nLze jít \nna sever,\nna východ,\nna západ,\n";
 
-TEST(Memory, SaveStoresTheNineVariablesAndACopyOfTheObjectTable) {
+TEST(SavedPositions, SaveStoresTheNineVariablesAndACopyOfTheObjectTable) {
     GameRig rig(kTestWorld);
     rig.run(kNoInstructions + kFreeAndBack + Script{"ber mas", "s", "ram sav"} + kQuitRun);
     EXPECT_THAT(rig.transcript(), HasSubstr(exchange("ram sav", "Situace nahrána v paměti.")));
@@ -36,7 +36,7 @@ TEST(Memory, SaveStoresTheNineVariablesAndACopyOfTheObjectTable) {
     EXPECT_EQ(rig.peek(44271), 0);
 }
 
-TEST(Memory, LoadRestoresPositionFlagsAndObjectsThenDescribesTheRoom) {
+TEST(SavedPositions, LoadRestoresPositionFlagsAndObjectsThenDescribesTheRoom) {
     GameRig rig(kTestWorld);
     rig.run(kNoInstructions + Script{"ram sav"} + kFreeAndBack +
             Script{"ber kni", "v", "ram loa", "inv", "z", "z"} + kQuitRun);
@@ -49,7 +49,7 @@ TEST(Memory, LoadRestoresPositionFlagsAndObjectsThenDescribesTheRoom) {
                                line(text::kSoulPleads)));
 }
 
-TEST(Memory, AFourthLoadIsRefusedButThePositionIsAlreadyRestored) {
+TEST(SavedPositions, AFourthLoadIsRefusedButThePositionIsAlreadyRestored) {
     GameRig rig;
     rig.run(kNoInstructions +
             Script{"ram sav", "ram loa", "ram loa", "ram loa", "ber kni", "v", "ram loa", "mís",
@@ -67,7 +67,7 @@ TEST(Memory, AFourthLoadIsRefusedButThePositionIsAlreadyRestored) {
     EXPECT_EQ(loaded, 3);
 }
 
-TEST(Memory, LoadingWhenNothingWasSavedLeadsToThePlayAgainQuestion) {
+TEST(SavedPositions, LoadingWhenNothingWasSavedLeadsToThePlayAgainQuestion) {
     GameRig rig;
     rig.run(kNoInstructions + Script{"ram load"} + kNoMore);
     EXPECT_THAT(rig.transcript(), EndsWith("> ram load\n" + std::string(text::kNothingSavedFirst) +
@@ -76,7 +76,7 @@ TEST(Memory, LoadingWhenNothingWasSavedLeadsToThePlayAgainQuestion) {
                                            "Hra i paměť pro ram save smazána.\n"));
 }
 
-TEST(Memory, SavingAfterTheLastTeleportCountsAsNothingSaved) {
+TEST(SavedPositions, SavingAfterTheLastTeleportCountsAsNothingSaved) {
     GameRig rig;
     Script lines = walkthrough();
     lines.erase(lines.end() - 2, lines.end());
@@ -87,7 +87,7 @@ TEST(Memory, SavingAfterTheLastTeleportCountsAsNothingSaved) {
                   std::string(text::kNothingSavedFirst) + line(text::kNothingSavedSecond)));
 }
 
-TEST(Memory, ASavedPositionDoesNotOutliveItsRun) {
+TEST(SavedPositions, ASavedPositionDoesNotOutliveItsRun) {
     GameRig rig;
     rig.run(kNoInstructions + Script{"ram sav"} + kQuitRun);
     rig.host.date.day += 1;
@@ -96,7 +96,7 @@ TEST(Memory, ASavedPositionDoesNotOutliveItsRun) {
     EXPECT_THAT(rig.transcript(), HasSubstr("> ram loa\n" + std::string(text::kNothingSavedFirst)));
 }
 
-TEST(Memory, APositionSavedInTheLightLoadedInTheDarkStaysUnspoken) {
+TEST(SavedPositions, APositionSavedInTheLightLoadedInTheDarkStaysUnspoken) {
     GameRig rig(kTestWorld);
     const Script lines = kNoInstructions + Script{"ram sav"} + kLightsOut +
                          Script{"ram loa", "inv", "tel", "inv"} + kQuitRun;
