@@ -15,6 +15,10 @@ struct DialogCaptions {
     const char* exit;
 };
 
+void PrintTo(const DialogCaptions& c, std::ostream* out) {
+    *out << "language " << c.language;
+}
+
 class InputDialogCaptions : public ::testing::TestWithParam<DialogCaptions> {};
 
 TEST_P(InputDialogCaptions, ComeFromTheStringTableAtCreation) {
@@ -31,7 +35,10 @@ INSTANTIATE_TEST_SUITE_P(
     Languages, InputDialogCaptions,
     ::testing::Values(DialogCaptions{1000, "Vlož data", "&Ok", "U&končit program"},
                       DialogCaptions{2000, "Enter data", "&OK", "E&xit program"},
-                      DialogCaptions{3000, "Vlož data", "&Ok", "U&končiť program"}));
+                      DialogCaptions{3000, "Vlož data", "&Ok", "U&končiť program"}),
+    [](const ::testing::TestParamInfo<DialogCaptions>& param) {
+        return std::to_string(param.param.language);
+    });
 
 TEST(InputDialog, HasTheLineOkAndExitInTabOrderAndNoCancelButton) {
     Desktop d;

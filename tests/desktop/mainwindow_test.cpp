@@ -70,6 +70,10 @@ struct LanguageMenus {
     const char* about;
 };
 
+void PrintTo(const LanguageMenus& m, std::ostream* out) {
+    *out << "language " << m.language;
+}
+
 class MenuCaptions : public ::testing::TestWithParam<LanguageMenus> {};
 
 TEST_P(MenuCaptions, FollowTheStringTableWithTheirSuffixes) {
@@ -103,7 +107,10 @@ INSTANTIATE_TEST_SUITE_P(
                       LanguageMenus{3000, "&Program", "&Spustiť", "Koni&ec", "Na&stavenia",
                                     "&Braillská klávesnica", "&Zvuky...", "&Hlas...",
                                     "Používať hlas SA&PI5", "Prostr&edie...", "&Pomoc",
-                                    "O progr&ame"}));
+                                    "O progr&ame"}),
+    [](const ::testing::TestParamInfo<LanguageMenus>& param) {
+        return std::to_string(param.param.language);
+    });
 
 TEST(MainWindowMenu, ItemsSitInTheirMenusWithFixedShortcutsAndMarks) {
     Desktop d;
