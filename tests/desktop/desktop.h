@@ -95,6 +95,8 @@ inline OpenedSounds silentsounds(const std::filesystem::path&) {
 }
 
 struct DesktopSetup {
+    // The folder to work in; a fresh one when empty. Removed with the desktop.
+    std::optional<std::filesystem::path> folder;
     std::optional<int> language;  // written as [environment] language before start-up
     std::function<void(Machine&)> program = [](Machine&) {};
     std::filesystem::path executable = "my.dir/game.exe";  // relative to the folder
@@ -105,7 +107,8 @@ struct DesktopSetup {
 
 class Desktop {
   public:
-    explicit Desktop(DesktopSetup setup = {}) : folder(freshfolder()) {
+    explicit Desktop(DesktopSetup setup = {})
+        : folder(setup.folder ? *setup.folder : freshfolder()) {
         const std::filesystem::path executable = folder / setup.executable;
         std::filesystem::create_directories(executable.parent_path());
         SettingsFile settings(settingsPathFor(executable));

@@ -213,6 +213,9 @@ TEST(MainWindowStartupDeathTest, AMissingWaveBankIsReportedAndEndsTheProcess) {
     DesktopSetup setup;
     setup.language = 2000;
     setup.opensounds = nullptr;  // the program's own sound output
+    // The process ends before the desktop could remove its folder.
+    const std::filesystem::path folder = freshfolder();
+    setup.folder = folder;
     EXPECT_EXIT(
         {
             Steps steps;
@@ -228,6 +231,8 @@ TEST(MainWindowStartupDeathTest, AMissingWaveBankIsReportedAndEndsTheProcess) {
             Desktop d(std::move(setup));
         },
         ::testing::ExitedWithCode(1), "message: Can't find the file sounds\\.dat");
+    EXPECT_FALSE(std::filesystem::exists(folder / "ram.dat")) << "nothing is saved";
+    std::filesystem::remove_all(folder);
 }
 
 TEST(MainWindowStartup, TheWaveBankPlaysThroughTheSoundOutputAndSilenceIsSaidOnce) {
