@@ -43,6 +43,9 @@ AudioDevice::~AudioDevice() {
 }
 
 bool AudioDevice::open(std::string& failure) {
+    // SDL would otherwise take SIGINT and SIGTERM for itself, and the program
+    // could no longer be ended from a terminal or by the session.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         failure = SDL_GetError();
         return false;
