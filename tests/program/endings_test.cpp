@@ -14,10 +14,6 @@ using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-std::string line(std::string_view text) {
-    return std::string(text) + "\n";
-}
-
 const std::string kPlayAgain = "Chceš si zahrát ještě jednou? Napiš ano nebo ne\n";
 const Script kCrocodiles = {"v", "v", "v"};  // from the hall: a quick death
 

@@ -19,10 +19,6 @@ using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-std::string line(std::string_view text) {
-    return std::string(text) + "\n";
-}
-
 int spokenCount(const GameRig& rig, std::string_view text) {
     return static_cast<int>(std::count(rig.speech.spoken.begin(), rig.speech.spoken.end(), text));
 }

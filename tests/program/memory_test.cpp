@@ -16,10 +16,6 @@ using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-std::string line(std::string_view text) {
-    return std::string(text) + "\n";
-}
-
 const std::string kPrompt = "\nco teď?\n";
 const std::string kHallExits = "\nLze jít \nna sever,\nna východ,\nna západ,\n";
 
