@@ -325,6 +325,16 @@ void TForm1::exitsubmenuClick() {
     host_.endProcess(0);
 }
 
+void TForm1::endsaving() {
+    try {
+        machine.saveram();
+    } catch (const std::exception&) {
+        // Nobody is left to read a message: the system is ending the program.
+    }
+    sounddev.free();
+    host_.endProcess(0);
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
     FormClose();
     event->accept();

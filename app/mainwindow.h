@@ -111,6 +111,10 @@ class TForm1 : public QMainWindow {
     void aboutsubmenuClick();
     void FormKeyDown(QKeyEvent* event);
 
+    // Saves ram.dat, frees the sounds and ends the process at once, whether
+    // or not a run is in progress (a termination signal from the system).
+    [[noreturn]] void endsaving();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

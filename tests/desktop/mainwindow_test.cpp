@@ -4,7 +4,10 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include <csignal>
+
 #include "desktop/desktop.h"
+#include "platform/terminationsignals.h"
 
 namespace ulvora::testing {
 namespace {
@@ -498,6 +501,14 @@ TEST(EndingDeathTest, ExitDuringARunSavesTheMemoryImageAndEndsTheProcess) {
 
 TEST(EndingDeathTest, ClosingTheWindowDuringARunSavesTheMemoryImageAndEndsTheProcess) {
     endduringsound([](TForm1& f) { f.close(); });
+}
+
+TEST(EndingDeathTest, ATerminationSignalDuringARunSavesTheMemoryImageAndEndsTheProcess) {
+    std::unique_ptr<TerminationSignals> termination;
+    endduringsound([&termination](TForm1& f) {
+        termination = std::make_unique<TerminationSignals>([&f] { f.endsaving(); });
+        ::raise(SIGTERM);
+    });
 }
 
 }  // namespace
