@@ -96,9 +96,7 @@ Step deathSequence(Game& game) {
     game.m.setprintsilent(0);
     for (int n = 0; n < kDeathClicks; ++n) game.m.click(1);
     game.m.cls();
-    game.m.setpitch(65);
-    game.say(text::kEpitaph);
-    game.m.setpitch(56);
+    game.sayAtPitch(65, text::kEpitaph);
     return Step::PlayAgain;
 }
 

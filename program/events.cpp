@@ -103,9 +103,7 @@ Step lightsOn(Game& game) {
     game.s.dark = 0;
     game.m.setprintsilent(0);
     game.say(text::kLeverByTouch);
-    game.m.setpitch(70);
-    game.say(text::kLetThereBeLight);
-    game.m.setpitch(56);
+    game.sayAtPitch(70, text::kLetThereBeLight);
     game.say(text::kThereWasLight);
     return Step::Prompt;
 }
@@ -217,9 +215,7 @@ Step inscription(Game& game) {
 Step win(Game& game) {
     game.say(text::kWinFirst, 1);
     game.say(text::kWinSecond);
-    game.m.setpitch(70);
-    game.say(text::kSecondPartTitle);
-    game.m.setpitch(56);
+    game.sayAtPitch(70, text::kSecondPartTitle);
     game.say(text::kPasswordHint);
     return Step::End;
 }

@@ -9,6 +9,12 @@ void Game::say(std::string_view utf8, std::uint8_t mode) {
     m.print(fromUtf8(utf8), mode);
 }
 
+void Game::sayAtPitch(int pitch, std::string_view utf8) {
+    m.setpitch(pitch);
+    say(utf8);
+    m.setpitch(kNormalPitch);
+}
+
 void Game::sayLines(const std::string_view* lines, std::size_t count) {
     for (std::size_t k = 0; k < count; ++k) say(lines[k]);
 }

@@ -43,6 +43,9 @@ enum class Obj {
 };
 inline constexpr int kObjectCount = 14;
 
+// The program's normal voice pitch; emphasised lines are said higher.
+inline constexpr int kNormalPitch = 56;
+
 // The fields of an object record, by their offset in the record.
 enum class Field { Row, Col, State, NameIndex, Kind };
 
@@ -116,6 +119,8 @@ class Game {
 
     // PRINT of a UTF-8 source text.
     void say(std::string_view utf8, std::uint8_t mode = 0);
+    // A line spoken at a raised voice pitch, then the normal pitch again.
+    void sayAtPitch(int pitch, std::string_view utf8);
     void sayLines(const std::string_view* lines, std::size_t count);
     template <std::size_t N>
     void sayLines(const std::string_view (&lines)[N]) {

@@ -41,7 +41,7 @@ void title(Game& game) {
     game.m.setpitch(70);
     game.say(text::kTitle);
     for (int n = 0; n < kTitleClicks; ++n) game.m.click(0);
-    game.m.setpitch(56);
+    game.m.setpitch(program::kNormalPitch);
 }
 
 void instructions(Game& game) {
@@ -56,12 +56,10 @@ void instructions(Game& game) {
     game.say(text::kHeadline);
     game.say(text::kNewsFirst);
     game.say(text::kNewsSecond);
-    game.m.setpitch(56);
+    game.m.setpitch(program::kNormalPitch);
     game.m.sound({5000}, 500, 2);
     game.sayLines(text::kInstructions);
-    game.m.setpitch(80);
-    game.say(text::kGoodLuck);
-    game.m.setpitch(56);
+    game.sayAtPitch(80, text::kGoodLuck);
 }
 
 Step instructionsQuestion(Game& game) {
