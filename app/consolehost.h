@@ -13,7 +13,7 @@
 namespace ulvora {
 
 class ConsoleHost : public Host {
-public:
+  public:
     ConsoleHost(std::istream& in, std::ostream& out, std::ostream& err);
 
     // The machine whose keybuffer and memory image this host serves.
@@ -30,7 +30,7 @@ public:
     void printed(const std::string& text, std::uint8_t mode) override;
     [[noreturn]] void endProcess(int exitCode) override;
 
-private:
+  private:
     struct Timer {
         std::chrono::steady_clock::time_point due;
         std::function<void()> onTimeout;

@@ -12,7 +12,7 @@
 namespace ulvora {
 
 class SettingsFile {
-public:
+  public:
     explicit SettingsFile(std::filesystem::path path);
 
     const std::filesystem::path& path() const { return path_; }
@@ -33,7 +33,7 @@ public:
     void writeBool(const std::string& section, const std::string& key, bool value);
     void writeString(const std::string& section, const std::string& key, const std::string& value);
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

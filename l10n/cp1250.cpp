@@ -8,6 +8,7 @@ namespace {
 constexpr char32_t kUnassigned = 0xFFFD;
 
 // Code points of the bytes 0x80..0xFF.
+// clang-format off
 constexpr std::array<char32_t, 128> kHighHalf = {
     0x20AC, kUnassigned, 0x201A, kUnassigned, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
     kUnassigned, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,      // 88
@@ -26,6 +27,7 @@ constexpr std::array<char32_t, 128> kHighHalf = {
     0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,            // F0
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,            // F8
 };
+// clang-format on
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {

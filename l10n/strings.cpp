@@ -77,7 +77,9 @@ std::string TResourceLocalizer::getstring(int base, int n) {
     const int language = base / 1000;
     if (language < 1 || language > kLanguages) return {};
     const Row& row = kStrings[static_cast<std::size_t>(n)];
-    const std::string_view utf8 = language == 1 ? row.czech : language == 2 ? row.english : row.slovak;
+    const std::string_view utf8 = language == 1   ? row.czech
+                                  : language == 2 ? row.english
+                                                  : row.slovak;
     return fromUtf8(utf8);
 }
 

@@ -12,7 +12,7 @@ struct Language {
 };
 
 class TResourceLocalizer {
-public:
+  public:
     // The text with id base + n, Windows-1250; empty when there is none.
     static std::string getstring(int base, int n);
     // Every language, probing bases 1000, 2000, ... until one has no name.

@@ -13,14 +13,14 @@ namespace ulvora {
 class TerminationSignals final : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // Only one instance may exist: the signal handlers write to its pipe.
     explicit TerminationSignals(std::function<void()> onSignal);
     ~TerminationSignals() override;
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;
 
-private:
+  private:
     std::function<void()> onSignal_;
     int pipe_[2] = {-1, -1};
     std::unique_ptr<QSocketNotifier> notifier_;

@@ -48,7 +48,8 @@ double DataFile::next() {
         if (last != ',' && static_cast<unsigned char>(last) > ' ') token += last;
     }
     if (!atEnd() && atLineEnd()) {
-        if ((*content_)[position_++] == '\r' && !atEnd() && (*content_)[position_] == '\n') ++position_;
+        if ((*content_)[position_++] == '\r' && !atEnd() && (*content_)[position_] == '\n')
+            ++position_;
     }
     if (!token.empty() && token.front() == '+') token.erase(0, 1);
     double value = 0;

@@ -9,7 +9,7 @@
 namespace ulvora {
 
 class DataFile {
-public:
+  public:
     // Reads the whole file; false when it does not exist.
     bool open(const std::filesystem::path& path);
     void close();
@@ -22,7 +22,7 @@ public:
     // convert to a number (an empty token, the end of the file, a letter).
     double next();
 
-private:
+  private:
     bool atEnd() const;
     bool atLineEnd() const;
 

@@ -19,7 +19,7 @@ struct Date {
 };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Handles events until done() is true. done() is tested before the first
@@ -62,7 +62,7 @@ public:
 // does not convert, a wave the bank lacks). The run ends; the host reports
 // the message and stays usable.
 class MachineError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

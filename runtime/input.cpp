@@ -38,7 +38,8 @@ bool Machine::asklinefor(std::uint8_t mode) {
 
 void Machine::inputstr(std::string& variable, std::uint8_t mode) {
     if (mode == 0 || mode == 2) inputbuffer.clear();
-    if (inputbuffer.empty() && asklinefor(mode) && !inputbuffer.empty() && inputbuffer.front() == ',') {
+    if (inputbuffer.empty() && asklinefor(mode) && !inputbuffer.empty() &&
+        inputbuffer.front() == ',') {
         variable.clear();
         inputbuffer.erase(0, 1);
         return;

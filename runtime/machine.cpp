@@ -15,7 +15,9 @@ Machine::Machine(Host& host_, SpeechOutput& speech_, SoundDevice& sounddev_,
       folder(std::move(folder_)),
       printmemo(kScreenRows) {}
 
-std::string Machine::getstring(int n) const { return TResourceLocalizer::getstring(languagebase, n); }
+std::string Machine::getstring(int n) const {
+    return TResourceLocalizer::getstring(languagebase, n);
+}
 
 std::int64_t toWhole(double value) {
     if (std::isnan(value)) return 0;

@@ -27,7 +27,7 @@ inline constexpr int kScreenColumns = 80;
 inline constexpr std::size_t kRamSize = 65536;
 
 class Machine {
-public:
+  public:
     // Data files (ram.dat, data.dta) are opened by bare name in `folder`,
     // the current directory of the program.
     Machine(Host& host, SpeechOutput& speech, SoundDevice& sounddev,
@@ -97,7 +97,7 @@ public:
     void TimerTimer();  // the duration clock's tick: ends a sound's wait
     void setpitch(double value) { speech.setpitch(value); }
 
-private:
+  private:
     void puttext(std::string text);
     void newlinestep(int& column, int& row);
     void screenfull(int& column, int& row);

@@ -28,7 +28,9 @@ struct FileDescriptor {
 
 }  // namespace
 
-std::uint8_t Machine::peek(double address) const { return ramimage[addressOf(address)]; }
+std::uint8_t Machine::peek(double address) const {
+    return ramimage[addressOf(address)];
+}
 
 void Machine::poke(double address, double value) {
     ramimage[addressOf(address)] = static_cast<std::uint8_t>(toWhole(value) & 0xFF);
@@ -54,7 +56,8 @@ void Machine::saveram() {
         throw MachineError(std::string(what) + " " + target.string() + ": " + std::strerror(error));
     };
     {
-        FileDescriptor out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+        FileDescriptor out(
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
         if (out.fd < 0) fail("Cannot create");
         std::size_t written = 0;
         while (written < kRamSize) {
@@ -68,9 +71,13 @@ void Machine::saveram() {
     if (::rename(temporary.c_str(), target.c_str()) != 0) fail("Cannot replace");
 }
 
-void Machine::opendatafile() { datafile_.open(datapath()); }
+void Machine::opendatafile() {
+    datafile_.open(datapath());
+}
 
-void Machine::closedatafile() { datafile_.close(); }
+void Machine::closedatafile() {
+    datafile_.close();
+}
 
 void Machine::missingfile(const std::string& name) {
     host.showMessage(getstring(42) + " " + name);

@@ -9,7 +9,9 @@ namespace {
 
 constexpr int kPauseMs = 300;
 
-bool isPausePunctuation(char c) { return c == '.' || c == ',' || c == ';' || c == '?'; }
+bool isPausePunctuation(char c) {
+    return c == '.' || c == ',' || c == ';' || c == '?';
+}
 
 }  // namespace
 
@@ -49,7 +51,8 @@ void Machine::puttext(std::string text) {
     int row = cursor.row();
     if (text.size() + static_cast<std::size_t>(column) > kScreenColumns) {
         do {
-            const auto cut = static_cast<std::size_t>(kScreenColumns - std::min(column, kScreenColumns));
+            const auto cut =
+                static_cast<std::size_t>(kScreenColumns - std::min(column, kScreenColumns));
             writeAt(row, column, text.substr(0, cut));
             text.erase(0, cut);
             newlinestep(column, row);

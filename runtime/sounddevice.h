@@ -16,7 +16,7 @@ struct LoopedNote {
 };
 
 class SoundDevice {
-public:
+  public:
     virtual ~SoundDevice() = default;
 
     // Whether the bank holds a wave of this name.
@@ -39,7 +39,7 @@ public:
 // A device that has every wave and plays nothing: the console front end,
 // which makes no sounds of its own.
 class NoSoundDevice final : public SoundDevice {
-public:
+  public:
     bool hasWave(const std::string&) const override { return true; }
     void startNotes(const std::vector<LoopedNote>&, int, int) override {}
     void stopNotes(const std::vector<std::string>&) override {}

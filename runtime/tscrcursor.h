@@ -6,13 +6,13 @@
 namespace ulvora {
 
 class tscrcursor {
-public:
+  public:
     std::uint8_t column() const { return column_; }
     std::uint8_t row() const { return row_; }
     void setcolumn(std::uint8_t column) { column_ = column; }
     void setrow(std::uint8_t row) { row_ = row; }
 
-private:
+  private:
     std::uint8_t column_ = 0;  // 80: the line is full, the next character starts a new one
     std::uint8_t row_ = 0;
 };

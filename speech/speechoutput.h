@@ -11,7 +11,7 @@
 namespace ulvora {
 
 class SpeechOutput {
-public:
+  public:
     virtual ~SpeechOutput() = default;
 
     // Speaks the text and returns when it has been spoken (or cut off).
@@ -28,7 +28,7 @@ public:
 
 // No engine: every operation returns at once and says nothing.
 class NoSpeech final : public SpeechOutput {
-public:
+  public:
     void speakandwait(const std::string&) override {}
     void speaknowait(const std::string&) override {}
     void speakkey(const std::string&) override {}

@@ -26,14 +26,15 @@ struct Outcome {
 // A folder of its own holding a copy of the executable (so that its settings
 // file is private to the test) and, unless told otherwise, data.dta.
 class ConsoleFolder {
-public:
+  public:
     explicit ConsoleFolder(bool withData = true)
-        : folder_(fs::temp_directory_path() /
-                  ("ulvora-console-" + std::to_string(::getpid()) + "-" + std::to_string(count_++))) {
+        : folder_(fs::temp_directory_path() / ("ulvora-console-" + std::to_string(::getpid()) +
+                                               "-" + std::to_string(count_++))) {
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         fs::copy_file(fs::path(ULVORA_RUN_DIR) / "ulvora-console", folder_ / "ulvora-console");
-        if (withData) fs::copy_file(fs::path(ULVORA_SOURCE_DIR) / "data/data.dta", folder_ / "data.dta");
+        if (withData)
+            fs::copy_file(fs::path(ULVORA_SOURCE_DIR) / "data/data.dta", folder_ / "data.dta");
     }
     ~ConsoleFolder() {
         std::error_code ignored;
@@ -46,14 +47,14 @@ public:
 
     Outcome run(const std::string& input) const {
         std::ofstream(folder_ / "in.txt", std::ios::binary) << input;
-        const std::string command = "cd '" + folder_.string() +
-                                    "' && ./ulvora-console < in.txt > out.txt 2> err.txt";
+        const std::string command =
+            "cd '" + folder_.string() + "' && ./ulvora-console < in.txt > out.txt 2> err.txt";
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(folder_ / "out.txt"),
                 readFile(folder_ / "err.txt")};
     }
 
-private:
+  private:
     static inline int count_ = 0;
     fs::path folder_;
 };
@@ -62,7 +63,8 @@ TEST(Console, ANewUserSeesTheTitleAndTheInstructions) {
     ConsoleFolder folder;
     const Outcome first = folder.run("a\nPetře\n");
     EXPECT_EQ(first.exitCode, 0) << first.err;
-    EXPECT_NE(first.out.find("chceš instrukce? Napiš ano nebo ne\n"), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("chceš instrukce? Napiš ano nebo ne\n"), std::string::npos)
+        << first.out;
     EXPECT_NE(first.out.find("vlož své jméno v pátém pádě\n"), std::string::npos) << first.out;
     EXPECT_NE(first.out.find("Vítám tě ve hře, Petře"), std::string::npos) << first.out;
     EXPECT_NE(first.out.find("Hodně zdaru!\n"), std::string::npos) << first.out;

@@ -34,7 +34,7 @@ TEST(Functions, Val) {
     const struct {
         const char* text;
         double value;
-    } cases[] = {{"12 ", 0}, {" 12", 12}, {"1.5", 1.5}, {"-3", -3}, {"abc", 0},
+    } cases[] = {{"12 ", 0}, {" 12", 12},  {"1.5", 1.5},  {"-3", -3},   {"abc", 0},
                  {"", 0},    {"%FF", 255}, {"-%10", -16}, {"2e2", 200}, {"09", 9}};
     for (const auto& c : cases) EXPECT_EQ(Machine::val(c.text), c.value) << '"' << c.text << '"';
     EXPECT_THROW(Machine::val("%XY"), MachineError);

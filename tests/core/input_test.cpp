@@ -8,7 +8,7 @@ namespace ulvora::testing {
 namespace {
 
 class InputTest : public ::testing::Test {
-protected:
+  protected:
     std::string str(std::uint8_t mode, std::string start = "keep") {
         std::string variable = fromUtf8(start);
         t.machine.inputstr(variable, mode);

@@ -106,9 +106,11 @@ TEST(DataFile, TokenRules) {
         const char* content;
         std::vector<double> numbers;
     } cases[] = {
-        {"1 2, 3\t4", {12, 34}},        // blanks and controls vanish inside a number
-        {"5\n6\n", {5, 6}},             // Unix line ends
-        {"9,8\x1a" "77", {9, 8}},       // character 26 ends the file
+        {"1 2, 3\t4", {12, 34}},  // blanks and controls vanish inside a number
+        {"5\n6\n", {5, 6}},       // Unix line ends
+        {"9,8\x1a"
+         "77",
+         {9, 8}},  // character 26 ends the file
         {"-4,+2,1.5", {-4, 2, 1.5}},
     };
     for (const auto& c : cases) {

@@ -9,9 +9,11 @@ namespace ulvora::testing {
 namespace {
 
 class ScreenTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { t.machine.voiceallowed = true; }
-    void print(const std::string& utf8, std::uint8_t mode) { t.machine.print(fromUtf8(utf8), mode); }
+    void print(const std::string& utf8, std::uint8_t mode) {
+        t.machine.print(fromUtf8(utf8), mode);
+    }
     int column() const { return t.machine.cursor.column(); }
     int row() const { return t.machine.cursor.row(); }
     TestMachine t;

@@ -1,13 +1,16 @@
 // The string table, the language list and the Windows-1250 codec.
+#include "l10n/strings.h"
+
 #include <gtest/gtest.h>
 
 #include "l10n/cp1250.h"
-#include "l10n/strings.h"
 
 namespace ulvora {
 namespace {
 
-std::string text(int base, int n) { return toUtf8(TResourceLocalizer::getstring(base, n)); }
+std::string text(int base, int n) {
+    return toUtf8(TResourceLocalizer::getstring(base, n));
+}
 
 TEST(Strings, LookupByBaseAndNumber) {
     EXPECT_EQ(text(1000, 0), "Čeština");

@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QMenuBar>
 #include <QTest>
-
 #include <csignal>
 
 #include "desktop/desktop.h"

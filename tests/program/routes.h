@@ -12,7 +12,9 @@
 namespace ulvora::testing {
 
 // A text as the transcript shows it when printed with mode 0.
-inline std::string line(std::string_view text) { return std::string(text) + "\n"; }
+inline std::string line(std::string_view text) {
+    return std::string(text) + "\n";
+}
 
 // The answer to the instructions question that skips them.
 inline const Script kNoInstructions = {"ne"};

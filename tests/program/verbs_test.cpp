@@ -78,9 +78,8 @@ TEST(Verbs, ADialogClosedWithoutOkIsNoAnswerAndNoCommand) {
     rig.host.lines.emplace_back(std::nullopt);  // the instructions question
     rig.host.lines.emplace_back(std::nullopt);  // the first command
     rig.run(kQuitRun);
-    EXPECT_THAT(rig.transcript(),
-                HasSubstr("chceš instrukce? Napiš ano nebo ne\n> (closed)\n" +
-                          line(text::kEntranceHall)));
+    EXPECT_THAT(rig.transcript(), HasSubstr("chceš instrukce? Napiš ano nebo ne\n> (closed)\n" +
+                                            line(text::kEntranceHall)));
     EXPECT_THAT(rig.transcript(),
                 HasSubstr("co teď?\n> (closed)\nTento příkaz nechápu! Volej PŘÍKAZY.\n"));
 }

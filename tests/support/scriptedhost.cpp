@@ -47,7 +47,8 @@ void ScriptedHost::processPendingEvents() {
 }
 
 bool ScriptedHost::askLine(std::string& line) {
-    if (lines.empty()) throw ScriptExhausted("the machine asks for a line the script does not hold");
+    if (lines.empty())
+        throw ScriptExhausted("the machine asks for a line the script does not hold");
     const auto next = lines.front();
     lines.pop_front();
     if (!next) return false;
@@ -56,7 +57,9 @@ bool ScriptedHost::askLine(std::string& line) {
     return true;
 }
 
-void ScriptedHost::showMessage(const std::string& text) { messages.push_back(toUtf8(text)); }
+void ScriptedHost::showMessage(const std::string& text) {
+    messages.push_back(toUtf8(text));
+}
 
 void ScriptedHost::startTimer(int ms, std::function<void()> onTimeout) {
     ++timersStarted;
@@ -64,7 +67,9 @@ void ScriptedHost::startTimer(int ms, std::function<void()> onTimeout) {
     timerCallback_ = std::move(onTimeout);
 }
 
-void ScriptedHost::stopTimer() { timerDue_.reset(); }
+void ScriptedHost::stopTimer() {
+    timerDue_.reset();
+}
 
 void ScriptedHost::sleepBlocking(int ms) {
     sleeps.push_back(ms);
@@ -76,9 +81,15 @@ void ScriptedHost::printed(const std::string& text, std::uint8_t mode) {
     if (mode == 0) transcript += '\n';
 }
 
-void RecordingSpeech::speakandwait(const std::string& text) { spoken.push_back(toUtf8(text)); }
-void RecordingSpeech::speaknowait(const std::string& text) { spoken.push_back(toUtf8(text)); }
-void RecordingSpeech::speakkey(const std::string& text) { keys.push_back(toUtf8(text)); }
+void RecordingSpeech::speakandwait(const std::string& text) {
+    spoken.push_back(toUtf8(text));
+}
+void RecordingSpeech::speaknowait(const std::string& text) {
+    spoken.push_back(toUtf8(text));
+}
+void RecordingSpeech::speakkey(const std::string& text) {
+    keys.push_back(toUtf8(text));
+}
 
 RecordingSoundDevice::RecordingSoundDevice()
     : waves{"beep",  "click0", "click1", "click2", "click16", "snd11", "snd12",
@@ -93,8 +104,7 @@ void RecordingSoundDevice::startNotes(const std::vector<LoopedNote>& notes, int 
     started.push_back({notes, volume, durationMs});
 }
 
-TestMachine::TestMachine()
-    : folder(freshFolder()), machine(host, speech, sound, folder) {
+TestMachine::TestMachine() : folder(freshFolder()), machine(host, speech, sound, folder) {
     host.machine = &machine;
 }
 

@@ -29,7 +29,7 @@ struct ScriptExhausted : std::runtime_error {
 };
 
 class ScriptedHost : public Host {
-public:
+  public:
     // The machine whose keybuffer receives the scripted keys.
     Machine* machine = nullptr;
 
@@ -68,17 +68,17 @@ public:
     // it to act "while the machine waits" (for example, press a key).
     std::function<void()> onWaitStep;
 
-private:
+  private:
     std::optional<long long> timerDue_;
     std::function<void()> timerCallback_;
 };
 
 // Speech that records what it is asked to say (UTF-8).
 class RecordingSpeech : public SpeechOutput {
-public:
-    std::vector<std::string> spoken;     // speakandwait and speaknowait
-    std::vector<std::string> keys;       // speakkey
-    std::vector<double> pitches;         // setpitch
+  public:
+    std::vector<std::string> spoken;  // speakandwait and speaknowait
+    std::vector<std::string> keys;    // speakkey
+    std::vector<double> pitches;      // setpitch
     int stops = 0;
 
     void speakandwait(const std::string& text) override;
@@ -91,7 +91,7 @@ public:
 // A sound device that records every call; it holds the waves named in
 // `waves` (by default the whole bank the program needs).
 class RecordingSoundDevice : public SoundDevice {
-public:
+  public:
     struct Started {
         std::vector<LoopedNote> notes;
         int volume;
@@ -114,7 +114,7 @@ public:
 // A machine with a scripted host, recording speech and sound, working in a
 // fresh temporary folder that is removed afterwards.
 class TestMachine {
-public:
+  public:
     TestMachine();
     ~TestMachine();
     TestMachine(const TestMachine&) = delete;
