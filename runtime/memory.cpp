@@ -92,7 +92,7 @@ void Machine::readnum(double& variable) {
 }
 
 void Machine::restoredata() {
-    if (!std::filesystem::exists(datapath())) missingfile("data.dta");
+    // Reopening reads the file afresh; a file that is gone cannot be opened.
     if (!datafile_.open(datapath())) missingfile("data.dta");
 }
 
